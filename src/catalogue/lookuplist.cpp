@@ -165,9 +165,12 @@ void LookupList::applyChoice(const QString &text, const QVariant &key, int row)
     const bool keyChanged = !(key == m_key) || key.isNull() != m_key.isNull();
     m_text = text;
     m_key = key;
-    if (lineEdit()->text() != text)
+    // Text the user is typing is already in the field; a text set by the
+    // program or a pick is shown from its start.
+    if (lineEdit()->text() != text) {
         lineEdit()->setText(text);
-    lineEdit()->setCursorPosition(0);
+        lineEdit()->setCursorPosition(0);
+    }
     setToolTip(text);
     // A rule run by the text change may set this list again; then that newer
     // choice has announced itself and the key change here is stale.

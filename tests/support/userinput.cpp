@@ -42,6 +42,15 @@ void pick(LookupList *list, const QString &text)
     QFAIL(qPrintable(QStringLiteral("no row '%1' in %2").arg(text, list->objectName())));
 }
 
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        const QString key(character);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
 void clickInto(LookupList *list)
 {
     QTest::mouseClick(list->lineEdit(), Qt::LeftButton, Qt::NoModifier, QPoint(5, list->lineEdit()->height() / 2));
