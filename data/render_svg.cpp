@@ -31,6 +31,10 @@ int main(int argc, char *argv[])
     // Runs during the build, where no display may exist.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Build machines often lack a runtime folder; Qt's note about it is noise
+    // in every build log. SVG problems have a category of their own and stay.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "default.warning=false");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 3)
