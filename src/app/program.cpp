@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 namespace kvartson {
@@ -23,6 +24,11 @@ void Program::start()
 {
     m_main = std::make_unique<MainWindow>();
     createDialogs(m_main.get());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_main->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_main->move(frame.topLeft());
+    }
     m_main->show();
 }
 
