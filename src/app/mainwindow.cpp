@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/errorguard.h"
+#include "calculator/calculatorpage.h"
 #include "catalogue/catalogue.h"
 #include "configurator/drivegroup.h"
 #include "ui_mainwindow.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     setUpLayout();
     m_driveGroup = std::make_unique<DriveGroup>(this);
+    new CalculatorPage(m_catalogue.get(), m_ui->TabSheet2);
     guarded(this, [this] { runCreationSteps(); });
 }
 
@@ -76,6 +78,11 @@ void MainWindow::setUpLayout()
             child->setFont(regular);
         }
     }
+    // The central plate's description shows two whole lines, never a cut one.
+    m_ui->DBEditEh2->document()->setDocumentMargin(0);
+    m_ui->DBEditEh2->setFixedHeight(2 * m_ui->DBEditEh2->fontMetrics().lineSpacing() + 2);
+    m_ui->DBEditEh2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
     // Commands whose windows arrive later stay disabled until then.
     for (QAction *action : m_ui->MainMenu1->actions()) {
         if (QMenu *menu = action->menu()) {
@@ -113,13 +120,9 @@ void MainWindow::addBadge(QWidget *group, int number, bool topRight)
 
 void MainWindow::addPicture(QWidget *group, const QString &name)
 {
-    auto *picture = new QLabel(group);
-    picture->setObjectName(group->objectName() + QStringLiteral("Picture"));
-    picture->setScaledContents(true);
-    picture->setGeometry(group->width() - 65 - 6, 14, 65, 49);
-    const QString path = QDir::current().filePath(QStringLiteral("Images/components/%1.png").arg(name));
-    QPixmap pixmap(path);
-    if (!pixmap.isNull())
+    auto *picture = group->findChild<QLabel *>(group->objectName() + QStringLiteral("Picture"));
+    const QPixmap pixmap(QDir::current().filePath(QStringLiteral("Images/components/%1.png").arg(name)));
+    if (picture && !pixmap.isNull())
         picture->setPixmap(pixmap);
 }
 

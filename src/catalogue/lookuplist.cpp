@@ -232,8 +232,8 @@ void LookupList::showPopup()
     const int innerWidth = popupWidth - frame
         - (needsScrollBar ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
 
-    // Fixed widths are kept while they fit; columns without a width share what
-    // is left, and never get less than half the drop-down.
+    // Fixed widths are kept while they fit; columns without a width (the
+    // descriptions) share what is left and never get less than 70 percent.
     QList<int> visible;
     int fixed = 0;
     int flexible = 0;
@@ -247,7 +247,7 @@ void LookupList::showPopup()
         else
             ++flexible;
     }
-    const int flexibleSpace = flexible > 0 ? qMax(innerWidth - fixed, innerWidth / 2) : 0;
+    const int flexibleSpace = flexible > 0 ? qMax(innerWidth - fixed, innerWidth * 7 / 10) : 0;
     const double fixedScale = fixed > 0 ? qMin(1.0, double(innerWidth - flexibleSpace) / fixed) : 1.0;
     int used = 0;
     int i = 0;
