@@ -88,8 +88,9 @@ QString show(long double value, const QLocale &locale)
         digits.chop(1);
     const QChar separator = decimalSeparatorOf(locale);
     QString result;
-    const long double magnitude = std::fabs(value);
-    if (magnitude < 0.00001L || exponent >= 15) {
+    // Decided on the rounded digits, as for 10^15, so that a value that rounds
+    // to 0.00001 shows like 0.00001 itself.
+    if (exponent < -5 || exponent >= 15) {
         result = digits.left(1);
         if (digits.size() > 1)
             result += separator + digits.mid(1);
