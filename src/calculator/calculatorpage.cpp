@@ -7,6 +7,7 @@
 #include "catalogue/lookuplist.h"
 #include "ui_calculatorpage.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QSqlQuery>
@@ -110,6 +111,31 @@ void CalculatorPage::setUpLook()
                           ui->brnCaption, ui->brn})
         colour(label, gray);
     colour(ui->mpCaption, maroon);
+
+    // Room for a usual figure, so that the rows do not shift as results change.
+    const QFontMetrics metrics = ui->ppo->fontMetrics();
+    const int resultWidth = metrics.horizontalAdvance(QStringLiteral("0000,00 см/сек"));
+    for (QLabel *result : {ui->ppo, ui->psho, ui->opo, ui->osho, ui->oo, ui->sv, ui->vvd, ui->svd, ui->voh, ui->soh,
+                           ui->uoh, ui->mp, ui->ron, ui->brn, ui->md, ui->sp})
+        result->setMinimumWidth(resultWidth);
+    ui->DBLookupComboboxEh15->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("АИР100L4 4 кВт 1500")) + 40);
+
+    // Rows of one height from the top down, whether they hold a field or a result.
+    const int rowHeight = ui->dp->sizeHint().height();
+    for (QGroupBox *group : {ui->GroupBox9, ui->GroupBox10, ui->GroupBox11}) {
+        auto *grid = static_cast<QGridLayout *>(group->layout());
+        for (int row = 0; row < grid->rowCount(); ++row)
+            grid->setRowMinimumHeight(row, rowHeight);
+        grid->setRowStretch(grid->rowCount(), 1);
+    }
+
+    // The groups keep their given size where the platform's font allows and
+    // grow together, one width for all three, where it needs more.
+    int width = 0;
+    for (QGroupBox *group : {ui->GroupBox9, ui->GroupBox10, ui->GroupBox11})
+        width = qMax(width, qMax(group->minimumWidth(), group->sizeHint().width()));
+    for (QGroupBox *group : {ui->GroupBox9, ui->GroupBox10, ui->GroupBox11})
+        group->setMinimumWidth(width);
 
     // Every field but the extension time turns a typed full stop into the
     // locale's decimal separator.
