@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace kvartson {
 
@@ -75,8 +76,12 @@ void CatalogueEditor::setUpColumns()
     header->setDefaultSectionSize(64);
     const auto &columns = EditorTableModel::columns();
     for (int column = 0; column < EditorTableModel::ColumnCount; ++column) {
-        if (columns[column].width > 0)
-            header->resizeSection(column, columns[column].width);
+        // The widths were chosen for a narrower font than most platforms
+        // have: a title never gets clipped.
+        const int width = columns[column].width > 0 ? columns[column].width : header->defaultSectionSize();
+        const int title = header->fontMetrics().horizontalAdvance(QString::fromUtf8(columns[column].title))
+                          + 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+        header->resizeSection(column, qMax(width, title));
     }
 }
 
