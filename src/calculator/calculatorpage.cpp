@@ -157,7 +157,8 @@ void CalculatorPage::handle(QLineEdit *field, void (CalculatorPage::*handler)())
 {
     // Each handler has its own guard, so a failing nested handler stops only
     // itself and the handler that wrote its field goes on.
-    connect(field, &QLineEdit::textChanged, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
+    connect(field, &QLineEdit::textChanged, this,
+            [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
 }
 
 void CalculatorPage::connectHandlers()
