@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -106,6 +108,20 @@ private slots:
         list("DBLookupComboboxEh5")->clearChoice();
         QCOMPARE(panel(0), QStringLiteral("Подача: 5,6 л/мин"));
         pick(list("DBLookupComboboxEh2"), QStringLiteral("АИР71А4 0,55 кВт 1400"));
+        QCOMPARE(panel(0), QStringLiteral("Подача: 5,6 л/мин"));
+        QCOMPARE(panel(1), QStringLiteral("Давление: 147,3 бар"));
+    }
+
+    void typingAPumpRecomputes()
+    {
+        pick(list("DBLookupComboboxEh2"), QStringLiteral("АИР80В4 1,5 кВт 1400"));
+        LookupList *pump = list("DBLookupComboboxEh5");
+        clickInto(pump);
+        pump->hidePopup();
+        typeText(pump->lineEdit(), QStringLiteral("Насос 4,2"));
+        QVERIFY(pump->isDropDownVisible());
+        typeText(pump->dropDownView(), QStringLiteral(" см3/об"));
+        QCOMPARE(pump->key().toInt(), 1);
         QCOMPARE(panel(0), QStringLiteral("Подача: 5,6 л/мин"));
         QCOMPARE(panel(1), QStringLiteral("Давление: 147,3 бар"));
     }
