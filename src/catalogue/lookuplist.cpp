@@ -7,16 +7,44 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableView>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace kvartson {
 
 namespace {
+
 const QString idColumn = QStringLiteral("id");
+
+// The text as it fits into the given number of word-wrapped lines, the last
+// line cut with an ellipsis when the text is longer.
+QString wrappedToLines(const QString &text, const QFont &font, int width, int lines)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList shown;
+    for (int index = 0; index < lines; ++index) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        const QString part = text.mid(line.textStart(), line.textLength());
+        const bool last = index == lines - 1 && line.textStart() + line.textLength() < text.size();
+        shown << (last ? QFontMetrics(font).elidedText(text.mid(line.textStart()), Qt::ElideRight, width)
+                       : part.trimmed());
+    }
+    layout.endLayout();
+    return shown.join(QLatin1Char('\n'));
 }
+
+} // namespace
 
 LookupList::LookupList(QWidget *parent)
     : QComboBox(parent)
@@ -83,6 +111,40 @@ void LookupList::configure(Dataset *dataset, const Settings &settings)
     setAutoDrop(settings.autoDrop);
     setDropDownOnClick(settings.dropDownOnClick);
     setOutOfStockColour(settings.outOfStock);
+}
+
+void LookupList::setTextLines(int lines)
+{
+    m_textLines = qMax(1, lines);
+    if (m_textLines > 1 && !m_wrappedText) {
+        m_wrappedText = new QLabel(lineEdit());
+        m_wrappedText->setObjectName(QStringLiteral("wrappedText"));
+        m_wrappedText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_wrappedText->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Drawn in the window-text colour: the edit field's own text colour is
+        // made transparent while the wrapped text is shown.
+        m_wrappedText->setForegroundRole(QPalette::WindowText);
+    }
+    const int frame = height() - lineEdit()->height();
+    setMinimumHeight(m_textLines * fontMetrics().lineSpacing() + qMax(frame, 6) + 2);
+    updateWrappedText();
+}
+
+void LookupList::updateWrappedText()
+{
+    if (!m_wrappedText)
+        return;
+    const bool typing = lineEdit()->hasFocus() && !lineEdit()->isReadOnly();
+    const QRect area = lineEdit()->rect().adjusted(2, 0, -2, 0);
+    m_wrappedText->setText(wrappedToLines(m_text, m_wrappedText->font(), area.width(), m_textLines));
+    m_wrappedText->setGeometry(area);
+    m_wrappedText->setVisible(!typing);
+    // The one-line text of the edit field stays underneath, unseen, until the
+    // user types.
+    QPalette palette = lineEdit()->palette();
+    const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
+    palette.setColor(QPalette::Text, typing ? text : QColor(Qt::transparent));
+    lineEdit()->setPalette(palette);
 }
 
 void LookupList::setPickOnly(bool pickOnly)
@@ -172,6 +234,7 @@ void LookupList::applyChoice(const QString &text, const QVariant &key, int row)
         lineEdit()->setCursorPosition(0);
     }
     setToolTip(text);
+    updateWrappedText();
     // A rule run by the text change may set this list again; then that newer
     // choice has announced itself and the key change here is stale.
     const QString textAfter = m_text;
@@ -291,6 +354,8 @@ void LookupList::hidePopup()
 bool LookupList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit()) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut || event->type() == QEvent::Resize)
+            updateWrappedText();
         if (event->type() == QEvent::MouseButtonPress && m_dropOnClick && isEnabled() && !isDropDownVisible()) {
             QComboBox::eventFilter(watched, event);
             showPopup();
@@ -363,6 +428,7 @@ void LookupList::updateBackground()
     palette.setColor(QPalette::Base, isEnabled() ? window : buttonFace);
     setPalette(palette);
     lineEdit()->setPalette(palette);
+    updateWrappedText();
 }
 
 } // namespace kvartson

@@ -10,6 +10,7 @@
 
 class QTableView;
 class QFrame;
+class QLabel;
 
 namespace kvartson {
 
@@ -78,6 +79,11 @@ public:
     // Empties text and key; the dataset's current row stays where it was.
     void clearChoice();
 
+    // A list of two or more lines shows its text word-wrapped while the user
+    // is not typing in it.
+    void setTextLines(int lines);
+    int textLines() const { return m_textLines; }
+
     // Enables the list with the window background, or disables it with the
     // button-face background.
     void setListEnabled(bool enabled);
@@ -102,6 +108,7 @@ private:
     void highlightPrefix(const QString &text);
     void applyColumns();
     void updateBackground();
+    void updateWrappedText();
 
     QPointer<Dataset> m_dataset;
     QString m_listColumn;
@@ -115,6 +122,9 @@ private:
 
     QString m_text;
     QVariant m_key;
+
+    int m_textLines = 1;
+    QLabel *m_wrappedText = nullptr;
 
     QFrame *m_popup = nullptr;
     QTableView *m_view = nullptr;

@@ -64,6 +64,7 @@ void DriveGroup::configureLists()
     LookupList::Settings motor = componentList(10, 380);
     motor.columns = {{QStringLiteral("brand"), 520}, {description}, {QStringLiteral("stock"), 0, false}};
     ui->DBLookupComboboxEh2->configure(dataset("motor"), motor);
+    ui->DBLookupComboboxEh2->setTextLines(2);
 
     ui->DBLookupComboboxEh3->configure(dataset("starter"), componentList(10));
     ui->DBLookupComboboxEh4->configure(dataset("pumptype"), typeList(description));
