@@ -4,11 +4,9 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
-    qt6-svg-dev libqt6svg6 libqt6sql6-sqlite qt6-translations-l10n qt6-l10n-tools
-    libgl-dev fonts-liberation fonts-dejavu-core
-    xvfb xauth
+    build-essential cmake
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libqt6sql6-sqlite
+    qt6-translations-l10n fonts-liberation fonts-dejavu-core
 )
 
 missing=()
