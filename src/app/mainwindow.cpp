@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/captions.h"
 #include "app/errorguard.h"
 #include "calculator/calculatorpage.h"
 #include "catalogue/catalogue.h"
@@ -67,17 +68,8 @@ void MainWindow::setUpLayout()
         m_statusPanels[panel] = label;
     }
 
-    for (QGroupBox *group : m_ui->TabSheet1->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly)) {
-        QFont bold = group->font();
-        bold.setBold(true);
-        group->setFont(bold);
-        // Only the caption is bold; the controls inside use the regular font.
-        for (QWidget *child : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            QFont regular = child->font();
-            regular.setBold(false);
-            child->setFont(regular);
-        }
-    }
+    for (QGroupBox *group : m_ui->TabSheet1->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+        makeCaptionBold(group);
     // The central plate's description shows two whole lines, never a cut one.
     m_ui->DBEditEh2->document()->setDocumentMargin(0);
     m_ui->DBEditEh2->setFixedHeight(2 * m_ui->DBEditEh2->fontMetrics().lineSpacing() + 2);

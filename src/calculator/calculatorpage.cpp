@@ -1,5 +1,6 @@
 #include "calculator/calculatorpage.h"
 
+#include "app/captions.h"
 #include "app/errorguard.h"
 #include "app/numbers.h"
 #include "catalogue/catalogue.h"
@@ -90,17 +91,8 @@ CalculatorPage::~CalculatorPage() = default;
 
 void CalculatorPage::setUpLook()
 {
-    for (QGroupBox *group : {m_ui->GroupBox9, m_ui->GroupBox10, m_ui->GroupBox11}) {
-        QFont bold = group->font();
-        bold.setBold(true);
-        group->setFont(bold);
-        // Only the caption is bold; the controls inside keep the regular font.
-        for (QWidget *child : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            QFont regular = child->font();
-            regular.setBold(false);
-            child->setFont(regular);
-        }
-    }
+    for (QGroupBox *group : {m_ui->GroupBox9, m_ui->GroupBox10, m_ui->GroupBox11})
+        makeCaptionBold(group);
     auto *ui = m_ui.get();
     for (QLabel *label : {ui->ppoCaption, ui->pshoCaption, ui->opoCaption, ui->oshoCaption, ui->ooCaption,
                           ui->ronCaption, ui->mdCaption, ui->spCaption})

@@ -92,10 +92,7 @@ class CalculatorTest : public QObject
 
     void activate()
     {
-        MainWindow *main = fixture->main();
-        main->activateWindow();
-        QApplication::setActiveWindow(main);
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        QVERIFY(fixture->activate());
     }
 
     // The field has the focus again, as after a user closed an error box.

@@ -44,8 +44,7 @@ private slots:
     void init()
     {
         fixture = std::make_unique<ProgramFixture>();
-        QApplication::setActiveWindow(fixture->main());
-        QVERIFY(QTest::qWaitForWindowActive(fixture->main()));
+        QVERIFY(fixture->activate());
     }
 
     void cleanup() { fixture.reset(); }

@@ -73,6 +73,12 @@ ProgramFixture::ProgramFixture(const QString &extraSql, bool withCatalogue)
         qWarning("main window not exposed");
 }
 
+bool ProgramFixture::activate()
+{
+    QApplication::setActiveWindow(main());
+    return QTest::qWaitForWindowActive(main());
+}
+
 ProgramFixture::~ProgramFixture()
 {
     m_program.reset();

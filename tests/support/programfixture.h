@@ -36,6 +36,10 @@ public:
     explicit ProgramFixture(const QString &extraSql = {}, bool withCatalogue = true);
     ~ProgramFixture();
 
+    // Makes the main window the active one, so that focus and clicks behave
+    // as on a desktop. False if the platform would not activate it.
+    bool activate();
+
     MainWindow *main() const { return m_program->mainWindow(); }
     Program &program() const { return *m_program; }
     QString workingDirectory() const { return m_dir.path(); }
