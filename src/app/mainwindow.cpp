@@ -27,8 +27,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // The drive group's lists point into the catalogue's datasets.
+    // The windows and lists show the catalogue's datasets: they go before it.
     m_driveGroup.reset();
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
 }
 
 QString MainWindow::captionFor(const QString &fileVersion)
