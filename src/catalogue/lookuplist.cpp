@@ -406,6 +406,24 @@ bool LookupList::eventFilter(QObject *watched, QEvent *event)
     return QComboBox::eventFilter(watched, event);
 }
 
+void LookupList::keyPressEvent(QKeyEvent *event)
+{
+    // Up and Down step through the rows without opening the drop-down, as in
+    // any combo box.
+    const bool step = (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)
+                      && !(event->modifiers() & Qt::AltModifier);
+    if (step && m_dataset && m_dataset->isOpen() && m_dataset->count() > 0) {
+        const int current = m_key.isNull() ? -1 : m_dataset->findRow(idColumn, m_key);
+        const int row = current < 0 ? 0
+                        : event->key() == Qt::Key_Down ? qMin(current + 1, m_dataset->count() - 1)
+                                                       : qMax(current - 1, 0);
+        if (row != current)
+            chooseRow(row);
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void LookupList::changeEvent(QEvent *event)
 {
     QComboBox::changeEvent(event);

@@ -204,6 +204,26 @@ private slots:
         QCOMPARE(pump->text(), QStringLiteral("Насос 1,6 см3/об"));
     }
 
+    void arrowKeysStepThroughTheRows()
+    {
+        LookupList *pumpGroup = list("DBLookupComboboxEh4");
+        pumpGroup->setFocus();
+        QTRY_VERIFY(pumpGroup->hasFocus());
+        QTest::keyClick(pumpGroup, Qt::Key_Down);
+        QCOMPARE(pumpGroup->text(), QStringLiteral("Группа 2"));
+        QVERIFY(!pumpGroup->isDropDownVisible());
+        QTest::keyClick(pumpGroup, Qt::Key_Down);
+        QCOMPARE(pumpGroup->text(), QStringLiteral("Группа 2"));
+        // The group's rule ran as for a pick: the pump list follows the group.
+        QCOMPARE(dropDownTexts(list("DBLookupComboboxEh5")),
+                 QStringList({"Насос 8 см3/об", "Насос без объема"}));
+        QTest::keyClick(pumpGroup, Qt::Key_Up);
+        QCOMPARE(pumpGroup->text(), QStringLiteral("Группа 1"));
+        QTest::keyClick(pumpGroup, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(pumpGroup->isDropDownVisible());
+        pumpGroup->hidePopup();
+    }
+
     void socketsFollowTheCoilVoltage()
     {
         pick(list("DBLookupComboboxEh6"), QStringLiteral("Клапан разгрузки с электромагнитом"));
