@@ -24,12 +24,16 @@ void Program::start()
 {
     m_main = std::make_unique<MainWindow>();
     createDialogs(m_main.get());
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = m_main->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_main->move(frame.topLeft());
-    }
     m_main->show();
+    // The frame is known once the window is shown: 1191 x 842 is the size of
+    // the whole window, and the whole window is centred.
+    const QSize frame = m_main->frameGeometry().size() - m_main->geometry().size();
+    m_main->resize(QSize(1191, 842) - frame);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect whole = m_main->frameGeometry();
+        whole.moveCenter(screen->availableGeometry().center());
+        m_main->move(whole.topLeft());
+    }
 }
 
 QDialog *Program::window(const char *objectName) const

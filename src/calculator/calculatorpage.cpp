@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 namespace kvartson {
@@ -394,14 +393,7 @@ void CalculatorPage::onDisplacementChanged()
 
 double CalculatorPage::nearestPumpSize(double displacement) const
 {
-    QSqlQuery volume(m_catalogue->database());
-    volume.setForwardOnly(true);
-    if (!volume.prepare(QStringLiteral("SELECT vol FROM pump WHERE vol >= ? ORDER BY vol LIMIT 1")))
-        throw CatalogueError(volume.lastError());
-    volume.addBindValue(displacement);
-    if (!volume.exec())
-        throw CatalogueError(volume.lastError());
-    return volume.next() ? volume.value(0).toDouble() : 0.0;
+    return m_catalogue->smallestPumpVolumeAtLeast(displacement);
 }
 
 void CalculatorPage::onPipeFlowChanged()

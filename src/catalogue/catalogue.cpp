@@ -46,11 +46,12 @@ Catalogue::~Catalogue()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-Dataset *Catalogue::add(const QString &name, const QString &table, const QList<SortColumn> &order,
-                        const QString &filter)
+Dataset *Catalogue::add(const QString &name, const QString &table, const QStringList &columns,
+                        const QList<SortColumn> &order, const QString &filter)
 {
     auto *dataset = new Dataset(name, m_db);
     dataset->setTable(table);
+    dataset->setDeclaredColumns(columns);
     dataset->setOrder(order);
     dataset->setFilter(filter);
     m_datasets.insert(name, dataset);
@@ -65,45 +66,71 @@ void Catalogue::follow(const QString &detail, const QString &master, const QStri
 
 void Catalogue::defineDatasets()
 {
-    add(QStringLiteral("motortype"), QStringLiteral("motortype"));
-    add(QStringLiteral("motor"), QStringLiteral("motor"), {byIdType, stockFirst});
-    add(QStringLiteral("motors"), QStringLiteral("motor"), {{QStringLiteral("description")}});
-    add(QStringLiteral("starter"), QStringLiteral("starter"), {{QStringLiteral("id_starter")}, stockFirst});
-    add(QStringLiteral("cable"), QStringLiteral("starter"), {{QStringLiteral("id_starter")}, stockFirst},
+    // The columns each dataset reads: a catalogue lacking one fails to open.
+    const QStringList component{QStringLiteral("id"), QStringLiteral("id_type"), QStringLiteral("brand"),
+                                QStringLiteral("code"), QStringLiteral("description"), QStringLiteral("euro"),
+                                QStringLiteral("stock")};
+    const auto with = [&component](std::initializer_list<const char *> extra) {
+        QStringList columns = component;
+        for (const char *column : extra)
+            columns << QLatin1String(column);
+        return columns;
+    };
+    const auto only = [](std::initializer_list<const char *> names) {
+        QStringList columns;
+        for (const char *column : names)
+            columns << QLatin1String(column);
+        return columns;
+    };
+    const QStringList motor = with({"rpm", "pow", "dimid"});
+    const QStringList starter = only({"id", "id_starter", "code", "description", "euro", "brand", "stock"});
+    const QStringList gauge = with({"kol"});
+    const QStringList plate = with({"idbrand"});
+    const QStringList scratch = only({"id_type", "brand", "code", "description", "euro", "stock", "kol", "id"});
+
+    add(QStringLiteral("motortype"), QStringLiteral("motortype"), only({"id", "type", "tok"}));
+    add(QStringLiteral("motor"), QStringLiteral("motor"), motor, {byIdType, stockFirst});
+    add(QStringLiteral("motors"), QStringLiteral("motor"), motor, {{QStringLiteral("description")}});
+    add(QStringLiteral("starter"), QStringLiteral("starter"), starter, {{QStringLiteral("id_starter")}, stockFirst});
+    add(QStringLiteral("cable"), QStringLiteral("starter"), starter, {{QStringLiteral("id_starter")}, stockFirst},
         QStringLiteral("id_starter=0"));
-    add(QStringLiteral("pumptype"), QStringLiteral("pumptype"));
-    add(QStringLiteral("pump"), QStringLiteral("pump"), {byIdType, stockFirst});
-    add(QStringLiteral("block"), QStringLiteral("block1"), {byIdType});
-    add(QStringLiteral("poppet"), QStringLiteral("poppet"), {stockFirst});
-    add(QStringLiteral("coil"), QStringLiteral("coil"), {stockFirst});
-    add(QStringLiteral("socket"), QStringLiteral("socket"), {{QStringLiteral("volt")}});
-    add(QStringLiteral("tanktype"), QStringLiteral("tanktype"));
-    add(QStringLiteral("tank"), QStringLiteral("tank"), {byIdType, {QStringLiteral("vol")}});
-    add(QStringLiteral("gorl"), QStringLiteral("gorl"), {byIdType});
-    add(QStringLiteral("bracket"), QStringLiteral("bracket"));
-    add(QStringLiteral("flow"), QStringLiteral("flow"));
-    add(QStringLiteral("plastic"), QStringLiteral("plastic"));
-    add(QStringLiteral("filter"), QStringLiteral("filter"), {}, QStringLiteral("id_type=0"));
-    add(QStringLiteral("sfilter"), QStringLiteral("sfilter"));
-    add(QStringLiteral("plug"), QStringLiteral("plug"), {byIdType});
-    add(QStringLiteral("coupling"), QStringLiteral("coupling"), {byIdType});
-    add(QStringLiteral("control"), QStringLiteral("control"), {stockFirst}, QStringLiteral("id_type=0"));
-    add(QStringLiteral("manometr"), QStringLiteral("manometr"), {}, QStringLiteral("id_type=1"));
-    add(QStringLiteral("adapter"), QStringLiteral("manometr"));
-    add(QStringLiteral("subplate"), QStringLiteral("subplate"), {stockFirst});
-    add(QStringLiteral("a1plate"), QStringLiteral("subplateall"), {byIdType});
-    add(QStringLiteral("iniplate"), QStringLiteral("subplateall"), {{QStringLiteral("id")}});
-    add(QStringLiteral("valve"), QStringLiteral("valve"), {stockFirst, {QStringLiteral("spool")}});
-    add(QStringLiteral("inivalve"), QStringLiteral("valveall"), {{QStringLiteral("id")}});
-    add(QStringLiteral("v_brand"), QStringLiteral("v_brand"));
-    add(QStringLiteral("v_volt"), QStringLiteral("v_volt"));
-    add(QStringLiteral("vv_brand"), QStringLiteral("vv_brand"));
-    add(QStringLiteral("vv_volt"), QStringLiteral("vv_volt"));
-    add(QStringLiteral("v_spool"), QStringLiteral("v_spool"));
-    add(QStringLiteral("userplate"), QStringLiteral("userplate"));
-    add(QStringLiteral("uservalve"), QStringLiteral("uservalve"));
-    add(QStringLiteral("report"), QStringLiteral("report"));
-    add(QStringLiteral("edit"), QStringLiteral("motor"));
+    add(QStringLiteral("pumptype"), QStringLiteral("pumptype"), only({"id", "type", "description"}));
+    add(QStringLiteral("pump"), QStringLiteral("pump"), with({"vol"}), {byIdType, stockFirst});
+    add(QStringLiteral("block"), QStringLiteral("block1"), with({"pop"}), {byIdType});
+    add(QStringLiteral("poppet"), QStringLiteral("poppet"), component, {stockFirst});
+    add(QStringLiteral("coil"), QStringLiteral("coil"), with({"volt"}), {stockFirst});
+    add(QStringLiteral("socket"), QStringLiteral("socket"), with({"volt"}), {{QStringLiteral("volt")}});
+    add(QStringLiteral("tanktype"), QStringLiteral("tanktype"), only({"id", "type"}));
+    add(QStringLiteral("tank"), QStringLiteral("tank"), with({"gid", "dimid", "vol"}), {byIdType, {QStringLiteral("vol")}});
+    add(QStringLiteral("gorl"), QStringLiteral("gorl"), component, {byIdType});
+    add(QStringLiteral("bracket"), QStringLiteral("bracket"), component);
+    add(QStringLiteral("flow"), QStringLiteral("flow"), component);
+    add(QStringLiteral("plastic"), QStringLiteral("plastic"), component);
+    add(QStringLiteral("filter"), QStringLiteral("filter"), component, {}, QStringLiteral("id_type=0"));
+    add(QStringLiteral("sfilter"), QStringLiteral("sfilter"), component);
+    add(QStringLiteral("plug"), QStringLiteral("plug"), component, {byIdType});
+    add(QStringLiteral("coupling"), QStringLiteral("coupling"), component, {byIdType});
+    add(QStringLiteral("control"), QStringLiteral("control"), component, {stockFirst}, QStringLiteral("id_type=0"));
+    add(QStringLiteral("manometr"), QStringLiteral("manometr"), gauge, {}, QStringLiteral("id_type=1"));
+    add(QStringLiteral("adapter"), QStringLiteral("manometr"), gauge);
+    add(QStringLiteral("subplate"), QStringLiteral("subplate"), plate, {stockFirst});
+    add(QStringLiteral("a1plate"), QStringLiteral("subplateall"), plate, {byIdType});
+    add(QStringLiteral("iniplate"), QStringLiteral("subplateall"), plate, {{QStringLiteral("id")}});
+    add(QStringLiteral("valve"), QStringLiteral("valve"), with({"spooll", "spoold", "spool"}),
+        {stockFirst, {QStringLiteral("spool")}});
+    add(QStringLiteral("inivalve"), QStringLiteral("valveall"), with({"spool", "volt", "spooll", "spoold"}),
+        {{QStringLiteral("id")}});
+    add(QStringLiteral("v_brand"), QStringLiteral("v_brand"), only({"id", "brand"}));
+    add(QStringLiteral("v_volt"), QStringLiteral("v_volt"), only({"id", "volt", "tex"}));
+    add(QStringLiteral("vv_brand"), QStringLiteral("vv_brand"), only({"id", "brand"}));
+    add(QStringLiteral("vv_volt"), QStringLiteral("vv_volt"), only({"id", "volt"}));
+    add(QStringLiteral("v_spool"), QStringLiteral("v_spool"), only({"id", "spool"}));
+    add(QStringLiteral("userplate"), QStringLiteral("userplate"), scratch);
+    add(QStringLiteral("uservalve"), QStringLiteral("uservalve"), scratch + only({"volt", "id_code"}));
+    add(QStringLiteral("report"), QStringLiteral("report"),
+        only({"n", "description", "code", "kol", "cena", "summa", "cenap"}));
+    // The editor's dataset takes whatever columns its table has.
+    add(QStringLiteral("edit"), QStringLiteral("motor"), {});
 
     follow(QStringLiteral("motor"), QStringLiteral("motortype"), QStringLiteral("id"));
     follow(QStringLiteral("starter"), QStringLiteral("motortype"), QStringLiteral("id"));
@@ -143,6 +170,18 @@ void Catalogue::connectTo(const QString &filePath)
         m_db.close();
         throw CatalogueError(error);
     }
+}
+
+double Catalogue::smallestPumpVolumeAtLeast(double displacement) const
+{
+    QSqlQuery volume(m_db);
+    volume.setForwardOnly(true);
+    if (!volume.prepare(QStringLiteral("SELECT vol FROM pump WHERE vol >= ? ORDER BY vol LIMIT 1")))
+        throw CatalogueError(volume.lastError());
+    volume.addBindValue(displacement);
+    if (!volume.exec())
+        throw CatalogueError(volume.lastError());
+    return volume.next() ? volume.value(0).toDouble() : 0.0;
 }
 
 bool Catalogue::isConnected() const

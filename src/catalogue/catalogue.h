@@ -31,6 +31,10 @@ public:
     void emptyScratchTables();
 
     Dataset *dataset(const QString &name) const;
+
+    // The volume query: the smallest pump displacement of the catalogue that
+    // is at least the given one, or 0 when no pump is that large.
+    double smallestPumpVolumeAtLeast(double displacement) const;
     QList<Dataset *> datasets() const { return m_ordered; }
 
     // Creates a new catalogue file with the program's schema (for demo
@@ -38,8 +42,8 @@ public:
     static void createFile(const QString &filePath, const QStringList &rowScripts = {});
 
 private:
-    Dataset *add(const QString &name, const QString &table, const QList<SortColumn> &order = {},
-                 const QString &filter = {});
+    Dataset *add(const QString &name, const QString &table, const QStringList &columns,
+                 const QList<SortColumn> &order = {}, const QString &filter = {});
     void follow(const QString &detail, const QString &master, const QString &masterColumn);
     void defineDatasets();
 

@@ -111,6 +111,12 @@ void Dataset::open()
         throw CatalogueError(kind.lastError());
     m_isView = kind.next() && kind.value(0).toString() == QLatin1String("view");
     select();
+    for (const QString &column : std::as_const(m_declared)) {
+        if (columnIndex(column) < 0) {
+            m_model.clear();
+            throw CatalogueError(QStringLiteral("%1: Field '%2' not found").arg(name(), column));
+        }
+    }
     m_open = true;
     emit openedOrClosed();
     first();

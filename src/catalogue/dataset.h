@@ -44,6 +44,8 @@ public:
     QString filter() const { return m_filter; }
     void setFilter(const QString &filter); // re-reads an open dataset
     void setMaster(Dataset *master, const QString &masterColumn);
+    // The columns the program reads; opening fails when the table lacks one.
+    void setDeclaredColumns(const QStringList &columns) { m_declared = columns; }
     Dataset *master() const { return m_master; }
 
     void open();
@@ -105,6 +107,7 @@ private:
     QString m_table;
     QList<SortColumn> m_order;
     QString m_filter;
+    QStringList m_declared;
     QPointer<Dataset> m_master;
     QString m_masterColumn;
     bool m_open = false;

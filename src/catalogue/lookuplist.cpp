@@ -1,5 +1,6 @@
 #include "catalogue/lookuplist.h"
 
+#include "app/errorguard.h"
 #include "catalogue/dataset.h"
 #include "catalogue/stockcolourmodel.h"
 
@@ -82,7 +83,7 @@ LookupList::LookupList(QWidget *parent)
     m_view->setModel(m_colourModel);
     connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
-            chooseRow(index.row());
+            guarded(this, [&] { chooseRow(index.row()); });
     });
     updateBackground();
 }
@@ -249,6 +250,11 @@ void LookupList::onTextEdited(const QString &text)
 {
     if (m_pickOnly)
         return;
+    guarded(this, [&] { followTypedText(text); });
+}
+
+void LookupList::followTypedText(const QString &text)
+{
     int row = -1;
     if (m_dataset && m_dataset->isOpen() && !text.isEmpty())
         row = m_dataset->findRow(m_listColumn, text, true);
@@ -259,7 +265,7 @@ void LookupList::onTextEdited(const QString &text)
         applyChoice(text, QVariant(), -1);
     }
     if (m_autoDrop && !isDropDownVisible() && !text.isEmpty())
-        showPopup();
+        openDropDown();
     highlightPrefix(text);
 }
 
@@ -276,12 +282,22 @@ void LookupList::highlightPrefix(const QString &text)
     }
 }
 
+bool LookupList::hasInputFocus() const
+{
+    return hasFocus() || isDropDownVisible();
+}
+
 bool LookupList::isDropDownVisible() const
 {
     return m_popup->isVisible();
 }
 
 void LookupList::showPopup()
+{
+    guarded(this, [this] { openDropDown(); });
+}
+
+void LookupList::openDropDown()
 {
     if (!isEnabled() || !m_dataset)
         return;
@@ -361,14 +377,6 @@ bool LookupList::eventFilter(QObject *watched, QEvent *event)
             showPopup();
             return false;
         }
-        if (event->type() == QEvent::KeyPress && m_pickOnly && m_autoDrop) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
-                showPopup();
-                highlightPrefix(key->text());
-                return true;
-            }
-        }
     } else if ((watched == m_view || watched == m_view->viewport()) && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {
@@ -376,7 +384,7 @@ bool LookupList::eventFilter(QObject *watched, QEvent *event)
         case Qt::Key_Enter: {
             const QModelIndexList selected = m_view->selectionModel()->selectedRows();
             if (!selected.isEmpty())
-                chooseRow(selected.first().row());
+                guarded(this, [&] { chooseRow(selected.first().row()); });
             else
                 hidePopup();
             return true;
@@ -395,7 +403,7 @@ bool LookupList::eventFilter(QObject *watched, QEvent *event)
         default:
             if (m_pickOnly) {
                 if (!key->text().isEmpty())
-                    highlightPrefix(key->text());
+                    guarded(this, [&] { highlightPrefix(key->text()); });
                 return true;
             }
             // Typing goes on in the edit field while the drop-down is open.
@@ -408,20 +416,38 @@ bool LookupList::eventFilter(QObject *watched, QEvent *event)
 
 void LookupList::keyPressEvent(QKeyEvent *event)
 {
+    bool handled = false;
+    guarded(this, [&] { handled = stepOrDropDown(event); });
+    if (!handled)
+        QComboBox::keyPressEvent(event);
+}
+
+bool LookupList::stepOrDropDown(const QKeyEvent *event)
+{
+    if (!m_dataset || !m_dataset->isOpen())
+        return false;
     // Up and Down step through the rows without opening the drop-down, as in
     // any combo box.
-    const bool step = (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)
-                      && !(event->modifiers() & Qt::AltModifier);
-    if (step && m_dataset && m_dataset->isOpen() && m_dataset->count() > 0) {
+    if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && !(event->modifiers() & Qt::AltModifier)) {
+        if (m_dataset->count() == 0)
+            return true;
         const int current = m_key.isNull() ? -1 : m_dataset->findRow(idColumn, m_key);
         const int row = current < 0 ? 0
                         : event->key() == Qt::Key_Down ? qMin(current + 1, m_dataset->count() - 1)
                                                        : qMax(current - 1, 0);
         if (row != current)
             chooseRow(row);
-        return;
+        return true;
     }
-    QComboBox::keyPressEvent(event);
+    // Typing into a pick-only list drops it down at the first row that begins
+    // with the typed character; typing into an editable one goes to its text.
+    const QString typed = event->text();
+    if (m_pickOnly && m_autoDrop && !typed.isEmpty() && typed.at(0).isPrint()) {
+        openDropDown();
+        highlightPrefix(typed);
+        return true;
+    }
+    return false;
 }
 
 void LookupList::changeEvent(QEvent *event)

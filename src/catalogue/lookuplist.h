@@ -11,6 +11,7 @@
 class QTableView;
 class QFrame;
 class QLabel;
+class QKeyEvent;
 
 namespace kvartson {
 
@@ -88,6 +89,10 @@ public:
     // button-face background.
     void setListEnabled(bool enabled);
 
+    // The user is working in this list: its field has the focus, or its
+    // drop-down is open while the user types or picks in it.
+    bool hasInputFocus() const;
+
     void showPopup() override;
     void hidePopup() override;
     bool isDropDownVisible() const;
@@ -106,6 +111,9 @@ private:
     void chooseRow(int row);
     void applyChoice(const QString &text, const QVariant &key, int row);
     void onTextEdited(const QString &text);
+    void followTypedText(const QString &text);
+    void openDropDown();
+    bool stepOrDropDown(const QKeyEvent *event);
     void highlightPrefix(const QString &text);
     void applyColumns();
     void updateBackground();

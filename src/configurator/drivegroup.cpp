@@ -163,7 +163,7 @@ void DriveGroup::prefillCoupling()
 void DriveGroup::showFlowAndPressure(LookupList *changedList)
 {
     auto *ui = m_window->ui();
-    if (!ui->DBLookupComboboxEh5->isChosen() || !ui->DBLookupComboboxEh2->isChosen() || !changedList->hasFocus())
+    if (!ui->DBLookupComboboxEh5->isChosen() || !ui->DBLookupComboboxEh2->isChosen() || !changedList->hasInputFocus())
         return;
     Dataset *motor = dataset("motor");
     Dataset *pump = dataset("pump");

@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(main->windowTitle(), QStringLiteral("Кварцон  1.0.1.8"));
         QCOMPARE(main->workingDirectory(), fixture.workingDirectory());
         QCOMPARE(main->cataloguePassword(), QStringLiteral("quartzline"));
-        QCOMPARE(main->size(), QSize(1191, 842));
+        QCOMPARE(main->frameGeometry().size(), QSize(1191, 842));
         QCOMPARE(fixture.find<LookupList>("DBLookupComboboxEh1")->text(), QStringLiteral("380 В"));
         QCOMPARE(fixture.find<LookupList>("DBLookupComboboxEh4")->text(), QStringLiteral("Группа 1"));
         auto *pages = fixture.find<QTabWidget>("PageControl1");
@@ -114,14 +114,24 @@ private slots:
         QVERIFY(!QFile::exists(dir.cataloguePath()) || writeFile);
     }
 
-    void missingTableIsReported()
+    void missingTableOrColumnIsReported_data()
     {
-        WorkingDirectory dir(QStringLiteral("DROP VIEW valve;\nDROP TABLE vv_volt;\n"));
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("table") << "DROP VIEW valve;\nDROP TABLE vv_volt;\n" << "vv_volt";
+        QTest::newRow("column") << "ALTER TABLE motor DROP COLUMN rpm;\n" << "rpm";
+    }
+
+    void missingTableOrColumnIsReported()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, named);
+        WorkingDirectory dir(sql);
         MessageBoxWatcher boxes;
         Program program;
         program.start();
         QTRY_COMPARE(boxes.texts().size(), 1);
-        QVERIFY2(boxes.texts().first().contains(QStringLiteral("vv_volt")), qPrintable(boxes.texts().first()));
+        QVERIFY2(boxes.texts().first().contains(named), qPrintable(boxes.texts().first()));
         QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("Кварцон"));
     }
 

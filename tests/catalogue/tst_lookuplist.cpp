@@ -1,12 +1,15 @@
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/lookuplist.h"
+#include "support/messageboxwatcher.h"
 #include "support/programfixture.h"
 #include "support/userinput.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
@@ -222,6 +225,38 @@ private slots:
         QTest::keyClick(pumpGroup, Qt::Key_Down, Qt::AltModifier);
         QVERIFY(pumpGroup->isDropDownVisible());
         pumpGroup->hidePopup();
+    }
+
+    void typingIntoATypeListDropsItDown()
+    {
+        LookupList *motorType = list("DBLookupComboboxEh1");
+        motorType->setFocus();
+        QTRY_VERIFY(motorType->hasFocus());
+        QTest::keyClick(motorType, '2');
+        QVERIFY(motorType->isDropDownVisible());
+        QTest::keyClick(motorType->dropDownView(), Qt::Key_Return);
+        QVERIFY(!motorType->isDropDownVisible());
+        QCOMPARE(motorType->text(), QStringLiteral("220 В"));
+    }
+
+    void failingRefreshIsReportedNotFatal()
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(fixture->cataloguePath());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("DROP TABLE pump")));
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+        MessageBoxWatcher boxes;
+        LookupList *pumpGroup = list("DBLookupComboboxEh4");
+        pumpGroup->setFocus();
+        QTRY_VERIFY(pumpGroup->hasFocus());
+        QTest::keyClick(pumpGroup, Qt::Key_Down);
+        QTRY_COMPARE(boxes.texts().size(), 1);
+        QVERIFY2(boxes.texts().first().contains(QStringLiteral("no such table: pump")), qPrintable(boxes.texts().first()));
+        QVERIFY(fixture->main()->isVisible());
     }
 
     void socketsFollowTheCoilVoltage()
