@@ -186,12 +186,11 @@ void LookupList::setText(const QString &text)
                         ? m_dataset->findRow(m_listColumn, text, true)
                         : -1;
     if (row >= 0) {
-        m_dataset->setCurrentRow(row);
-        applyChoice(m_dataset->valueAt(row, m_listColumn).toString(), m_dataset->valueAt(row, idColumn), row);
+        selectRow(row);
     } else if (m_pickOnly || text.isEmpty()) {
-        applyChoice(QString(), QVariant(), -1);
+        applyChoice(QString(), QVariant());
     } else {
-        applyChoice(text, QVariant(), -1);
+        applyChoice(text, QVariant());
     }
 }
 
@@ -199,16 +198,15 @@ void LookupList::setKey(const QVariant &key)
 {
     const int row = (m_dataset && m_dataset->isOpen() && !key.isNull()) ? m_dataset->findRow(idColumn, key) : -1;
     if (row >= 0) {
-        m_dataset->setCurrentRow(row);
-        applyChoice(m_dataset->valueAt(row, m_listColumn).toString(), m_dataset->valueAt(row, idColumn), row);
+        selectRow(row);
     } else {
-        applyChoice(QString(), key, -1);
+        applyChoice(QString(), key);
     }
 }
 
 void LookupList::clearChoice()
 {
-    applyChoice(QString(), QVariant(), -1);
+    applyChoice(QString(), QVariant());
 }
 
 void LookupList::chooseRow(int row)
@@ -216,14 +214,18 @@ void LookupList::chooseRow(int row)
     hidePopup();
     if (!m_dataset || !m_dataset->isOpen() || row < 0 || row >= m_dataset->count())
         return;
-    m_dataset->setCurrentRow(row);
-    applyChoice(m_dataset->valueAt(row, m_listColumn).toString(), m_dataset->valueAt(row, idColumn), row);
+    selectRow(row);
     lineEdit()->selectAll();
 }
 
-void LookupList::applyChoice(const QString &text, const QVariant &key, int row)
+void LookupList::selectRow(int row)
 {
-    Q_UNUSED(row);
+    m_dataset->setCurrentRow(row);
+    applyChoice(m_dataset->valueAt(row, m_listColumn).toString(), m_dataset->valueAt(row, idColumn));
+}
+
+void LookupList::applyChoice(const QString &text, const QVariant &key)
+{
     const bool textChanged = text != m_text;
     const bool keyChanged = !(key == m_key) || key.isNull() != m_key.isNull();
     m_text = text;
@@ -260,9 +262,9 @@ void LookupList::followTypedText(const QString &text)
         row = m_dataset->findRow(m_listColumn, text, true);
     if (row >= 0) {
         m_dataset->setCurrentRow(row);
-        applyChoice(text, m_dataset->valueAt(row, idColumn), row);
+        applyChoice(text, m_dataset->valueAt(row, idColumn));
     } else {
-        applyChoice(text, QVariant(), -1);
+        applyChoice(text, QVariant());
     }
     if (m_autoDrop && !isDropDownVisible() && !text.isEmpty())
         openDropDown();

@@ -108,8 +108,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // A pick by the user: closes the drop-down, then selects the row.
     void chooseRow(int row);
-    void applyChoice(const QString &text, const QVariant &key, int row);
+    // Makes the row the dataset's current row and shows its text and key.
+    void selectRow(int row);
+    void applyChoice(const QString &text, const QVariant &key);
     void onTextEdited(const QString &text);
     void followTypedText(const QString &text);
     void openDropDown();
