@@ -184,11 +184,6 @@ double Catalogue::smallestPumpVolumeAtLeast(double displacement) const
     return volume.next() ? volume.value(0).toDouble() : 0.0;
 }
 
-bool Catalogue::isConnected() const
-{
-    return m_db.isOpen();
-}
-
 void Catalogue::openStartDatasets()
 {
     static const char *const firstGroup[] = {

@@ -22,7 +22,6 @@ public:
     // Connects to an existing catalogue file; never creates one. Throws
     // CatalogueError with the driver's text.
     void connectTo(const QString &filePath);
-    bool isConnected() const;
     QSqlDatabase database() const { return m_db; }
 
     // Opens the datasets the program keeps open from start, in start-up order.

@@ -237,11 +237,6 @@ int Dataset::columnIndex(const QString &column) const
     return m_model.record().indexOf(column);
 }
 
-bool Dataset::hasColumn(const QString &column) const
-{
-    return columnIndex(column) >= 0;
-}
-
 QVariant Dataset::valueAt(int row, const QString &column) const
 {
     if (!m_open || row < 0 || row >= m_model.rowCount())

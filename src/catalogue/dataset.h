@@ -72,7 +72,6 @@ public:
     int integer(const QString &column) const;
     double real(const QString &column) const;
     bool boolean(const QString &column) const;
-    bool hasColumn(const QString &column) const;
     int columnIndex(const QString &column) const;
 
     void append();

@@ -57,7 +57,6 @@ public:
 
     // Pick-only lists accept only choices from the drop-down.
     void setPickOnly(bool pickOnly);
-    bool isPickOnly() const { return m_pickOnly; }
     void setDropDownColumns(const QList<Column> &columns);
     void setDropDownRows(int rows) { m_dropDownRows = rows; }
     int dropDownRows() const { return m_dropDownRows; }
