@@ -304,34 +304,30 @@ void CalculatorPage::showExtensionSpeed()
         ui->sv->setText(QStringLiteral("0"));
 }
 
-// The minutes are rounded to two places before they become seconds, so every
-// time shown is a multiple of 0.6 s.
 void CalculatorPage::showReturnStroke()
 {
-    auto *ui = m_ui.get();
-    if (isPositive(ui->rd) && valueOf(ui->dh) > 0) {
-        const long double time = Numbers::twoPlaces(m_rodVolume / static_cast<long double>(valueOf(ui->rd))) * 60.0L;
-        showValue(ui->voh, time, timeUnit);
-        if (time > 0)
-            showValue(ui->soh, Numbers::twoPlaces(valueOf(ui->dh) / time / 10), speedUnit);
-    } else {
-        ui->voh->setText(QStringLiteral("0"));
-        ui->soh->setText(QStringLiteral("0"));
-    }
+    showStrokeTime(m_rodVolume, m_ui->voh, m_ui->soh);
 }
 
 void CalculatorPage::showDifferentialExtension()
 {
+    showStrokeTime(static_cast<long double>(m_pistonVolume) - m_rodVolume, m_ui->vvd, m_ui->svd);
+}
+
+// The time to move the given oil volume at the flow, and the speed over the
+// stroke. The minutes are rounded to two places before they become seconds,
+// so every time shown is a multiple of 0.6 s.
+void CalculatorPage::showStrokeTime(long double volume, QLabel *timeLabel, QLabel *speedLabel)
+{
     auto *ui = m_ui.get();
     if (isPositive(ui->rd) && valueOf(ui->dh) > 0) {
-        const long double displaced = static_cast<long double>(m_pistonVolume) - m_rodVolume;
-        const long double time = Numbers::twoPlaces(displaced / valueOf(ui->rd)) * 60.0L;
-        showValue(ui->vvd, time, timeUnit);
+        const long double time = Numbers::twoPlaces(volume / static_cast<long double>(valueOf(ui->rd))) * 60.0L;
+        showValue(timeLabel, time, timeUnit);
         if (time > 0)
-            showValue(ui->svd, Numbers::twoPlaces(valueOf(ui->dh) / time / 10), speedUnit);
+            showValue(speedLabel, Numbers::twoPlaces(valueOf(ui->dh) / time / 10), speedUnit);
     } else {
-        ui->vvd->setText(QStringLiteral("0"));
-        ui->svd->setText(QStringLiteral("0"));
+        timeLabel->setText(QStringLiteral("0"));
+        speedLabel->setText(QStringLiteral("0"));
     }
 }
 

@@ -72,6 +72,7 @@ private:
     void showExtensionSpeed();
     void showReturnStroke();
     void showDifferentialExtension();
+    void showStrokeTime(long double volume, QLabel *timeLabel, QLabel *speedLabel);
     void showReturnForce();
     void showDrivePower();
     void showMotorFigures();

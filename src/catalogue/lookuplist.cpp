@@ -315,14 +315,14 @@ void LookupList::openDropDown()
 
     // Fixed widths are kept while they fit; columns without a width (the
     // descriptions) share what is left and never get less than 70 percent.
-    QList<int> visible;
+    QList<QPair<int, int>> shown; // model column, configured width
     int fixed = 0;
     int flexible = 0;
     for (const Column &column : std::as_const(m_columns)) {
         const int index = m_dataset->columnIndex(column.name);
         if (index < 0 || !column.visible)
             continue;
-        visible << index;
+        shown.append({index, column.width});
         if (column.width > 0)
             fixed += column.width;
         else
@@ -331,14 +331,10 @@ void LookupList::openDropDown()
     const int flexibleSpace = flexible > 0 ? qMax(innerWidth - fixed, innerWidth * 7 / 10) : 0;
     const double fixedScale = fixed > 0 ? qMin(1.0, double(innerWidth - flexibleSpace) / fixed) : 1.0;
     int used = 0;
-    int i = 0;
-    for (const Column &column : std::as_const(m_columns)) {
-        const int index = m_dataset->columnIndex(column.name);
-        if (index < 0 || !column.visible)
-            continue;
-        ++i;
-        int width = column.width > 0 ? int(column.width * fixedScale) : flexibleSpace / flexible;
-        if (i == visible.size())
+    for (int i = 0; i < shown.size(); ++i) {
+        const auto [index, configured] = shown.at(i);
+        int width = configured > 0 ? int(configured * fixedScale) : flexibleSpace / flexible;
+        if (i == shown.size() - 1)
             width = qMax(innerWidth - used, 20);
         m_view->setColumnWidth(index, width);
         used += width;
